@@ -1,0 +1,43 @@
+#pragma once
+// Move-only owners of Win32 handles: each releases its handle exactly once.
+#include <utility>
+
+#include "platform/win32.h"
+
+namespace platform {
+
+template <typename Handle, auto Release>
+class Owned {
+public:
+    Owned() = default;
+    explicit Owned(Handle handle) : handle_(handle) {}
+    Owned(Owned&& other) noexcept : handle_(std::exchange(other.handle_, Handle{})) {}
+    Owned& operator=(Owned&& other) noexcept {
+        if (this != &other) reset(std::exchange(other.handle_, Handle{}));
+        return *this;
+    }
+    Owned(const Owned&) = delete;
+    Owned& operator=(const Owned&) = delete;
+    ~Owned() { reset(); }
+
+    Handle get() const { return handle_; }
+    explicit operator bool() const { return handle_ != Handle{}; }
+    Handle release() { return std::exchange(handle_, Handle{}); }
+    void reset(Handle handle = Handle{}) {
+        if (handle_) Release(handle_);
+        handle_ = handle;
+    }
+
+private:
+    Handle handle_{};
+};
+
+// A window destroyed by the user must be released (not destroyed) by its owner
+// when it learns of it, at WM_NCDESTROY: its handle may be reused afterwards.
+using OwnedWindow = Owned<HWND, DestroyWindow>;
+using OwnedIcon = Owned<HICON, DestroyIcon>;
+using OwnedImageList = Owned<HIMAGELIST, ImageList_Destroy>;
+using OwnedGdiObject = Owned<HGDIOBJ, DeleteObject>;
+using OwnedLibrary = Owned<HMODULE, FreeLibrary>;
+
+}  // namespace platform

@@ -1,0 +1,34 @@
+#pragma once
+// The real program, started as a user starts it and watched from outside.
+#include <chrono>
+#include <string>
+
+#include "platform/win32.h"
+
+namespace testing_support {
+
+std::wstring folderOfThisProgram();
+// The 64-bit Vantorel.exe built beside the tests.
+std::wstring vantorelExe();
+
+class RunningProgram {
+public:
+    // Starts the program with the given working directory (empty: this process's).
+    RunningProgram(const std::wstring& exe, const std::wstring& workingDirectory = L"");
+    ~RunningProgram();
+    RunningProgram(const RunningProgram&) = delete;
+    RunningProgram& operator=(const RunningProgram&) = delete;
+
+    bool started() const { return process_.hProcess != nullptr; }
+    // The visible top-level window of the process, or nullptr when none appears in time.
+    HWND waitForWindow(std::chrono::milliseconds timeout = std::chrono::milliseconds(10000));
+    // The exit code, or STILL_ACTIVE when it has not ended in time.
+    DWORD waitForExit(std::chrono::milliseconds timeout = std::chrono::milliseconds(10000));
+    // The process's current directory, read from its process parameters.
+    std::wstring currentDirectory() const;
+
+private:
+    PROCESS_INFORMATION process_{};
+};
+
+}  // namespace testing_support

@@ -1,0 +1,81 @@
+#include "window_fixture.h"
+
+#include "platform/message_loop.h"
+
+namespace testing_support {
+
+void pumpFor(std::chrono::milliseconds duration) {
+    auto end = std::chrono::steady_clock::now() + duration;
+    while (std::chrono::steady_clock::now() < end) {
+        platform::processPendingMessages();
+        MsgWaitForMultipleObjects(0, nullptr, FALSE, 5, QS_ALLINPUT);
+    }
+    platform::processPendingMessages();
+}
+
+bool pumpUntil(const std::function<bool()>& condition, std::chrono::milliseconds timeout) {
+    auto end = std::chrono::steady_clock::now() + timeout;
+    while (!condition()) {
+        if (std::chrono::steady_clock::now() >= end) return false;
+        platform::processPendingMessages();
+        MsgWaitForMultipleObjects(0, nullptr, FALSE, 5, QS_ALLINPUT);
+    }
+    return true;
+}
+
+POINT centreOnScreen(HWND window) {
+    RECT rect;
+    GetWindowRect(window, &rect);
+    return {(rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2};
+}
+
+void clickAt(POINT point) {
+    POINT now{};
+    if (GetCursorPos(&now) && (now.x != point.x || now.y != point.y)) {
+        // Under Wine a pointer warp echoes back from the display a moment
+        // later; a press made before the echo may land at the old position.
+        SetCursorPos(point.x, point.y);
+        Sleep(50);
+    }
+    SetCursorPos(point.x, point.y);
+    mouse_event(MOUSEEVENTF_LEFTDOWN, 0, 0, 0, 0);
+    mouse_event(MOUSEEVENTF_LEFTUP, 0, 0, 0, 0);
+}
+
+void clickOn(HWND window) { clickAt(centreOnScreen(window)); }
+
+void pressKey(WORD virtualKey) {
+    keybd_event(static_cast<BYTE>(virtualKey), 0, 0, 0);
+    keybd_event(static_cast<BYTE>(virtualKey), 0, KEYEVENTF_KEYUP, 0);
+}
+
+COLORREF pixelAt(HWND window, int x, int y) {
+    HDC dc = GetDC(window);
+    COLORREF color = GetPixel(dc, x, y);
+    ReleaseDC(window, dc);
+    return color;
+}
+
+bool anyPixel(HWND window, COLORREF color) {
+    RECT area;
+    GetClientRect(window, &area);
+    HDC dc = GetDC(window);
+    bool found = false;
+    for (int y = 0; y < area.bottom && !found; ++y)
+        for (int x = 0; x < area.right && !found; ++x) found = GetPixel(dc, x, y) == color;
+    ReleaseDC(window, dc);
+    return found;
+}
+
+void MainWindowTest::SetUp() {
+    ASSERT_TRUE(ui::loadMainWindow());
+    SetForegroundWindow(ui::window.handle());
+    pumpFor(100ms);
+}
+
+void MainWindowTest::TearDown() {
+    ui::window.destroy();
+    pumpFor(20ms);
+}
+
+}  // namespace testing_support

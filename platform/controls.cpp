@@ -65,26 +65,27 @@ struct ControlAccess {
     static Window::State& state(Window& window) { return *window.state_; }
 };
 
+HBRUSH brushFor(HWND container, Color color);
+
 // ---- Labels: one line, no prefix processing, over their own background ----
 
 namespace {
 
+// Like a standard static control, a label asks its container for its colours,
+// so that whoever answers WM_CTLCOLORSTATIC there decides how it looks.
 void paintLabel(HWND window, const Control& label) {
-    PAINTSTRUCT paint;
-    HDC dc = BeginPaint(window, &paint);
+    PaintDc paint(window);
+    HDC dc = paint.get();
     RECT area;
     GetClientRect(window, &area);
-    HBRUSH background = CreateSolidBrush(resolve(label.backColor()));
-    FillRect(dc, &area, background);
-    DeleteObject(background);
-    HGDIOBJ oldFont = SelectObject(dc, guiFont());
-    SetTextColor(dc, resolve(label.textColor()));
+    auto background = reinterpret_cast<HBRUSH>(
+        SendMessageW(GetParent(window), WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(dc), reinterpret_cast<LPARAM>(window)));
+    FillRect(dc, &area, background ? background : GetSysColorBrush(COLOR_BTNFACE));
+    Selection font(dc, guiFont());
     SetBkMode(dc, TRANSPARENT);
     UINT align = label.align() == Align::Right ? DT_RIGHT : label.align() == Align::Center ? DT_CENTER : DT_LEFT;
     std::wstring text = windowText(window);
     DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &area, align | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
-    SelectObject(dc, oldFont);
-    EndPaint(window, &paint);
 }
 
 int modifiersOf(WPARAM keys) {
@@ -148,8 +149,8 @@ bool answerChild(HWND container, UINT message, WPARAM wParam, LPARAM lParam, LRE
         if (!child) return false;
         HDC dc = reinterpret_cast<HDC>(wParam);
         SetTextColor(dc, resolve(child->textColor()));
-        SetBkColor(dc, GetSysColor(COLOR_BTNFACE));
-        result = reinterpret_cast<LRESULT>(GetSysColorBrush(COLOR_BTNFACE));
+        SetBkColor(dc, resolve(child->backColor()));
+        result = reinterpret_cast<LRESULT>(brushFor(container, child->backColor()));
         return true;
     }
     }
@@ -229,6 +230,7 @@ void Control::setPaneText(int pane, std::wstring_view text) {
 // ---- The window ----
 
 struct Window::State {
+    std::vector<std::pair<Color, OwnedGdiObject>> brushes;  // one per background colour, made on first use
     OwnedImageList statusIcons;
     std::vector<OwnedIcon> paneIcons;  // shown by the status bar: released after it
     OwnedWindow window;
@@ -243,6 +245,23 @@ namespace {
 // The loaded window, for the pre-translation of the message loop.
 Window* liveWindow = nullptr;
 
+}  // namespace
+
+// The system face brush for the face colour; otherwise the window's own brush
+// of that colour, made once and kept as long as the window.
+HBRUSH brushFor(HWND container, Color color) {
+    if (color == faceColor) return GetSysColorBrush(COLOR_BTNFACE);
+    auto* window = reinterpret_cast<Window*>(GetWindowLongPtrW(GetAncestor(container, GA_ROOT), GWLP_USERDATA));
+    if (!window) return GetSysColorBrush(COLOR_BTNFACE);
+    auto& brushes = ControlAccess::state(*window).brushes;
+    for (const auto& [known, brush] : brushes)
+        if (known == color) return static_cast<HBRUSH>(brush.get());
+    brushes.emplace_back(color, OwnedGdiObject(CreateSolidBrush(static_cast<COLORREF>(color))));
+    return static_cast<HBRUSH>(brushes.back().second.get());
+}
+
+namespace {
+
 void forget(Window& self) {
     Window::State& state = ControlAccess::state(self);
     for (Control* control : state.controls) ControlAccess::detach(*control);
@@ -253,6 +272,7 @@ void forget(Window& self) {
     (void)state.window.release();  // already being destroyed
     state.paneIcons.clear();
     state.statusIcons.reset();
+    state.brushes.clear();
     if (liveWindow == &self) liveWindow = nullptr;
 }
 

@@ -2,7 +2,11 @@
 
 #include <array>
 
+#include "control/hotkey_binding.h"
+#include "control/run_control.h"
+#include "engine/click_tick.h"
 #include "engine/tables.h"
+#include "ui/handlers.h"
 
 namespace ui {
 
@@ -31,11 +35,13 @@ constexpr std::array statusPanes{
 
 // Each control lies above every control after it.
 const std::array controls{
-    ControlDef{.control = &按钮2, .kind = PushButton, .container = nullptr, .rect = {328, 178, 24, 21}, .text = L"?"},
-    ControlDef{.control = &按钮1, .kind = PushButton, .container = nullptr, .rect = {312, 201, 40, 24}, .text = L"还原"},
+    ControlDef{.control = &按钮2, .kind = PushButton, .container = nullptr, .rect = {328, 178, 24, 21}, .text = L"?",
+               .events = {.clicked = showTip}},
+    ControlDef{.control = &按钮1, .kind = PushButton, .container = nullptr, .rect = {312, 201, 40, 24}, .text = L"还原",
+               .events = {.clicked = resetTestArea}},
     ControlDef{.control = &标签9, .kind = Label, .container = nullptr, .rect = {16, 201, 296, 24},
-               .text = L"将鼠标放在该黑色区域运行点击器可看到实际点击次数", .textColor = green, .backColor = platform::black,
-               .tag = L"0"},
+               .text = testAreaInstruction, .textColor = green, .backColor = platform::black, .tag = L"0",
+               .events = {.leftPressed = countTestPress}},
     ControlDef{.control = &标签8, .kind = Label, .container = nullptr, .rect = {168, 181, 72, 16}, .text = L"已运行时间："},
     ControlDef{.control = &已运行时间, .kind = Label, .container = nullptr, .rect = {245, 181, 75, 16}, .text = L"0"},
     ControlDef{.control = &状态条1, .kind = StatusBar, .container = nullptr, .rect = {0, 236, 369, 20}, .panes = statusPanes},
@@ -46,17 +52,20 @@ const std::array controls{
     ControlDef{.control = &分组框3, .kind = GroupBox, .container = nullptr, .rect = {16, 120, 336, 56},
                .text = L"开始/停止 点击快捷键", .textColor = blue},
     ControlDef{.control = &组合框3, .kind = ComboBox, .container = &分组框3, .rect = {225, 21, 100, comboHeight},
-               .items = engine::hotkeyLabels, .selection = 60},
-    ControlDef{.control = &选择框3, .kind = CheckBox, .container = &分组框3, .rect = {144, 24, 64, 16}, .text = L"Shift +"},
+               .items = engine::hotkeyLabels, .selection = 60, .events = {.itemSelected = control::rebindAfterEdit}},
+    ControlDef{.control = &选择框3, .kind = CheckBox, .container = &分组框3, .rect = {144, 24, 64, 16}, .text = L"Shift +",
+               .events = {.clicked = control::rebindAfterEdit}},
     ControlDef{.control = &选择框2, .kind = CheckBox, .container = &分组框3, .rect = {75, 24, 64, 16}, .text = L"Ctrl +",
-               .checked = true},
-    ControlDef{.control = &选择框1, .kind = CheckBox, .container = &分组框3, .rect = {8, 24, 56, 16}, .text = L"Alt +"},
+               .checked = true, .events = {.clicked = control::rebindAfterEdit}},
+    ControlDef{.control = &选择框1, .kind = CheckBox, .container = &分组框3, .rect = {8, 24, 56, 16}, .text = L"Alt +",
+               .events = {.clicked = control::rebindAfterEdit}},
     ControlDef{.control = &鼠标选择, .kind = RadioButton, .container = nullptr, .rect = {32, 4, 74, 18}, .text = L"鼠标点击",
-               .textColor = blue, .checked = true},
+               .textColor = blue, .checked = true, .events = {.clicked = selectMouseMode}},
     ControlDef{.control = &键盘选择, .kind = RadioButton, .container = nullptr, .rect = {32, 60, 74, 18}, .text = L"键盘点击",
-               .textColor = blue},
+               .textColor = blue, .events = {.clicked = selectKeyboardMode}},
+    // The hotkey's target while idle: its feedback event starts a run.
     ControlDef{.control = &标签5, .kind = Label, .container = &分组框2, .rect = {8, 17, 60, 24}, .text = L"点击键盘：",
-               .align = Align::Right},
+               .align = Align::Right, .events = {.feedback = control::startRun}},
     ControlDef{.control = &键盘, .kind = ComboBox, .container = &分组框2, .rect = {71, 19, 78, comboHeight},
                .items = engine::keyboardLabels, .selection = 25},
     ControlDef{.control = &标签6, .kind = Label, .container = &分组框2, .rect = {160, 17, 61, 24}, .text = L"点击速度：",
@@ -66,17 +75,21 @@ const std::array controls{
     ControlDef{.control = &标签7, .kind = Label, .container = &分组框2, .rect = {298, 17, 23, 24}, .text = L"一次"},
     // Disabled until keyboard mode is chosen: nothing inside can be used.
     ControlDef{.control = &分组框2, .kind = GroupBox, .container = nullptr, .rect = {16, 64, 336, 48}, .enabled = false},
+    // The hotkey's target during a run: its feedback event stops it.
     ControlDef{.control = &标签1, .kind = Label, .container = &分组框1, .rect = {8, 17, 60, 22}, .text = L"点击鼠标：",
-               .align = Align::Right},
+               .align = Align::Right, .events = {.feedback = control::stopRun}},
     ControlDef{.control = &鼠标, .kind = ComboBox, .container = &分组框1, .rect = {71, 18, 78, comboHeight},
                .items = engine::mouseActionLabels, .selection = 0},
     ControlDef{.control = &标签2, .kind = Label, .container = &分组框1, .rect = {160, 16, 61, 24}, .text = L"点击速度：",
                .align = Align::Right},
     ControlDef{.control = &标签3, .kind = Label, .container = &分组框1, .rect = {298, 16, 23, 24}, .text = L"一次"},
     ControlDef{.control = &分组框1, .kind = GroupBox, .container = nullptr, .rect = {16, 8, 336, 48}},
-    ControlDef{.control = &时钟1, .kind = Timer, .container = nullptr, .rect = {}, .period = 0},
-    ControlDef{.control = &时钟2, .kind = Timer, .container = nullptr, .rect = {}, .period = 0},
-    ControlDef{.control = &时钟3, .kind = Timer, .container = nullptr, .rect = {}, .period = 1000},
+    ControlDef{.control = &时钟1, .kind = Timer, .container = nullptr, .rect = {}, .period = 0,
+               .events = {.periodic = tickElapsedSeconds}},
+    ControlDef{.control = &时钟2, .kind = Timer, .container = nullptr, .rect = {}, .period = 0,
+               .events = {.periodic = engine::clickTick}},
+    ControlDef{.control = &时钟3, .kind = Timer, .container = nullptr, .rect = {}, .period = 1000,
+               .events = {.periodic = tickStatusClock}},
 };
 
 // Top to bottom, left to right, as the eye reads the window.
@@ -90,6 +103,7 @@ const platform::WindowDef mainWindow{
     .height = 277,
     .controls = controls,
     .tabOrder = tabOrder,
+    .created = prepareWindow,
 };
 
 }  // namespace

@@ -55,6 +55,20 @@ private:
     HDC dc_;
 };
 
+// A window's device context outside a paint cycle, released at the end of the scope.
+class WindowDc {
+public:
+    explicit WindowDc(HWND window) : window_(window), dc_(GetDC(window)) {}
+    ~WindowDc() { ReleaseDC(window_, dc_); }
+    WindowDc(const WindowDc&) = delete;
+    WindowDc& operator=(const WindowDc&) = delete;
+    HDC get() const { return dc_; }
+
+private:
+    HWND window_;
+    HDC dc_;
+};
+
 // An object selected into a device context until the end of the scope.
 class Selection {
 public:

@@ -67,6 +67,23 @@ bool anyPixel(HWND window, COLORREF color) {
     return found;
 }
 
+std::future<std::wstring> answerNextBox(const wchar_t* caption) {
+    return std::async(std::launch::async, [caption]() -> std::wstring {
+        for (int i = 0; i < 500; ++i) {
+            HWND box = FindWindowW(L"#32770", caption);
+            if (!box) {
+                Sleep(10);
+                continue;
+            }
+            wchar_t text[1024] = {};
+            GetDlgItemTextW(box, 0xFFFF, text, 1024);  // the static control that holds the text
+            PostMessageW(box, WM_COMMAND, IDOK, 0);
+            return text;
+        }
+        return {};
+    });
+}
+
 void MainWindowTest::SetUp() {
     ASSERT_TRUE(ui::loadMainWindow());
     SetForegroundWindow(ui::window.handle());

@@ -2,6 +2,8 @@
 // The real main window, built in the test process, and real input to drive it.
 #include <chrono>
 #include <functional>
+#include <future>
+#include <string>
 
 #include <gtest/gtest.h>
 
@@ -26,6 +28,10 @@ void pressKey(WORD virtualKey);
 // Screen pixels of a window's client area.
 COLORREF pixelAt(HWND window, int x, int y);
 bool anyPixel(HWND window, COLORREF color);
+
+// Waits on a thread of its own for the next message box with this caption,
+// reads its text and presses OK; get() gives the text (empty when none came).
+std::future<std::wstring> answerNextBox(const wchar_t* caption);
 
 class MainWindowTest : public ::testing::Test {
 protected:

@@ -104,27 +104,10 @@ TEST_F(Handlers, TheTestAreaCountsOnFromItsTag) {
 }
 
 TEST_F(Handlers, TheTipShowsItsTitleAndText) {
-    std::wstring title, text;
-    std::thread reader([&] {
-        for (int i = 0; i < 500; ++i) {
-            HWND box = FindWindowW(L"#32770", L"小提示");
-            if (!box) {
-                Sleep(10);
-                continue;
-            }
-            wchar_t buffer[512] = {};
-            GetWindowTextW(box, buffer, 512);
-            title = buffer;
-            GetDlgItemTextW(box, 0xFFFF, buffer, 512);
-            text = buffer;
-            PostMessageW(box, WM_COMMAND, IDOK, 0);
-            return;
-        }
-    });
+    auto box = answerNextBox(L"小提示");
     clickOn(按钮2.handle());  // the box's own loop runs inside the click
     pumpFor(300ms);
-    reader.join();
-    EXPECT_EQ(title, L"小提示");
+    const std::wstring text = box.get();
     EXPECT_EQ(text,
               L"左键单击的情况下，期望点击次数和实际点击次数不同，此时可以改成左键双击来弥补！\r\n\r\n"
               L"注意：左键双击的情况下，停止点击时可能不能及时停止，会有一点延时！");

@@ -26,15 +26,20 @@ int runMessageLoop() {
 
 bool isMessageLoopRunning() { return loopDepth > 0; }
 
-void processPendingMessages() {
+bool dispatchOnePendingMessage() {
     MSG message{};
-    while (PeekMessageW(&message, nullptr, 0, 0, PM_NOREMOVE) && message.message != WM_QUIT) {
-        if (GetMessageW(&message, nullptr, 0, 0) <= 0) {
-            // A quit posted between the look and the take stays for the main loop.
-            PostQuitMessage(static_cast<int>(message.wParam));
-            return;
-        }
-        dispatch(message);
+    if (!PeekMessageW(&message, nullptr, 0, 0, PM_NOREMOVE) || message.message == WM_QUIT) return false;
+    if (GetMessageW(&message, nullptr, 0, 0) <= 0) {
+        // A quit posted between the look and the take stays for the main loop.
+        PostQuitMessage(static_cast<int>(message.wParam));
+        return false;
+    }
+    dispatch(message);
+    return true;
+}
+
+void processPendingMessages() {
+    while (dispatchOnePendingMessage()) {
     }
 }
 

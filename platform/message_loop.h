@@ -13,4 +13,8 @@ bool isMessageLoopRunning();
 // head, which stays queued for the main loop.
 void processPendingMessages();
 
+// One step of that: false, dispatching nothing, when the queue is empty or
+// a quit message is at its head.
+bool dispatchOnePendingMessage();
+
 }  // namespace platform

@@ -22,28 +22,7 @@ constexpr Place altBox{30, 152}, ctrlBox{97, 152}, shiftBox{166, 152}, hotkeyLis
 constexpr Place mouseAction{90, 35}, mouseSpeed{240, 35}, keyList{90, 92}, keySpeed{240, 92};
 constexpr Place keyboardRadio{40, 69};
 
-HWND controlAt(HWND window, Place place) {
-    POINT point{place.x, place.y};
-    HWND found = window;
-    for (;;) {
-        HWND child = ChildWindowFromPointEx(found, point, CWP_SKIPINVISIBLE);
-        if (!child || child == found) return found;
-        MapWindowPoints(found, child, &point, 1);
-        found = child;
-    }
-}
-
-std::wstring textOf(HWND control) {
-    wchar_t text[256] = {};
-    SendMessageTimeoutW(control, WM_GETTEXT, 256, reinterpret_cast<LPARAM>(text), SMTO_NORMAL, 2000, nullptr);
-    return text;
-}
-
-void pressHotkey() {
-    keybd_event(VK_CONTROL, 0, 0, 0);
-    pressKey(VK_F10);
-    keybd_event(VK_CONTROL, 0, KEYEVENTF_KEYUP, 0);
-}
+HWND controlAt(HWND window, Place place) { return testing_support::controlAt(window, {place.x, place.y}); }
 
 class Run : public ::testing::Test {
 protected:
@@ -76,14 +55,14 @@ TEST_F(Run, TheHotkeyStartsAndStopsClickingThatArrivesAndIsCounted) {
     SetCursorPos(sink.centre().x, sink.centre().y);
     pumpFor(100ms);
 
-    pressHotkey();
+    pressStartStopHotkey();
     ASSERT_TRUE(captionBecomes(L"点击器已经启动"));
     for (Place place : {altBox, ctrlBox, shiftBox, hotkeyList, mouseAction, mouseSpeed, keyList, keySpeed})
         EXPECT_FALSE(IsWindowEnabled(controlAt(window, place))) << place.x << "," << place.y;
     EXPECT_TRUE(pumpUntil([&] { return textOf(controlAt(window, secondsLabel)) == L"2"; }, 4000ms)) << "seconds count";
     EXPECT_GT(presses, 100) << "clicks arrive at the window under the cursor";
 
-    pressHotkey();
+    pressStartStopHotkey();
     ASSERT_TRUE(captionBecomes(L"Vantorel"));
     pumpFor(500ms);  // a burst interrupted by the stop still finishes
     const std::wstring seconds = textOf(controlAt(window, secondsLabel));
@@ -122,10 +101,10 @@ TEST_F(Run, KeyboardModePressesTheChosenKeyAndCountsNoClicks) {
     chooseSpeed(keySpeed, 4);  // "0.1秒"
     KeyTarget target;
     pumpFor(200ms);
-    pressHotkey();
+    pressStartStopHotkey();
     ASSERT_TRUE(captionBecomes(L"点击器已经启动"));
     pumpFor(1500ms);
-    pressHotkey();
+    pressStartStopHotkey();
     ASSERT_TRUE(captionBecomes(L"Vantorel"));
     pumpFor(200ms);
     EXPECT_GE(target.count(L'a') + target.count(L'A'), 8) << "the letter A arrives";
@@ -138,11 +117,11 @@ TEST_F(Run, NoSpeedSelectedStartsARunThatInjectsNothing) {
     int presses = 0;
     sink.onButton = [&](UINT) { ++presses; };
     SetCursorPos(sink.centre().x, sink.centre().y);
-    pressHotkey();
+    pressStartStopHotkey();
     ASSERT_TRUE(captionBecomes(L"点击器已经启动"));
     pumpFor(1200ms);
     EXPECT_EQ(textOf(controlAt(window, secondsLabel)), L"1");
-    pressHotkey();
+    pressStartStopHotkey();
     ASSERT_TRUE(captionBecomes(L"Vantorel"));
     EXPECT_EQ(presses, 0);
 }
@@ -155,13 +134,13 @@ TEST_F(Run, PressesAlternateAndTheModeCanChangeDuringARun) {
     sink.onButton = [&](UINT message) { presses += message == WM_LBUTTONDOWN; };
     SetCursorPos(sink.centre().x, sink.centre().y);
     for (int round = 0; round < 2; ++round) {
-        pressHotkey();
+        pressStartStopHotkey();
         ASSERT_TRUE(captionBecomes(L"点击器已经启动"));
-        pressHotkey();
+        pressStartStopHotkey();
         ASSERT_TRUE(captionBecomes(L"Vantorel"));
     }
     presses = 0;
-    pressHotkey();
+    pressStartStopHotkey();
     ASSERT_TRUE(captionBecomes(L"点击器已经启动"));
     ASSERT_TRUE(pumpUntil([&] { return presses >= 2; }));
 
@@ -173,7 +152,7 @@ TEST_F(Run, PressesAlternateAndTheModeCanChangeDuringARun) {
     const int pressesAtSwitch = presses;
     EXPECT_TRUE(pumpUntil([&] { return target.count(L'a') + target.count(L'A') >= 2; })) << "keys follow the new mode";
     EXPECT_LE(presses - pressesAtSwitch, 1) << "and clicks stop";
-    pressHotkey();
+    pressStartStopHotkey();
     ASSERT_TRUE(captionBecomes(L"Vantorel"));
 }
 
@@ -182,7 +161,7 @@ TEST_F(Run, EscDuringARunEndsTheProgramWithZeroAndTheClickingStops) {
     int presses = 0;
     sink.onButton = [&](UINT message) { presses += message == WM_LBUTTONDOWN; };
     SetCursorPos(sink.centre().x, sink.centre().y);
-    pressHotkey();
+    pressStartStopHotkey();
     ASSERT_TRUE(captionBecomes(L"点击器已经启动"));
     ASSERT_TRUE(pumpUntil([&] { return presses > 50; }));
     SetForegroundWindow(window);

@@ -15,6 +15,26 @@ std::wstring folderOfThisProgram() {
 
 std::wstring vantorelExe() { return folderOfThisProgram() + L"\\Vantorel.exe"; }
 
+HWND controlAt(HWND window, POINT point) {
+    HWND found = window;
+    for (HWND child; (child = ChildWindowFromPointEx(found, point, CWP_SKIPINVISIBLE)) && child != found; found = child)
+        MapWindowPoints(found, child, &point, 1);
+    return found;
+}
+
+std::wstring textOf(HWND window) {
+    wchar_t text[256] = {};
+    SendMessageTimeoutW(window, WM_GETTEXT, 256, reinterpret_cast<LPARAM>(text), SMTO_NORMAL, 2000, nullptr);
+    return text;
+}
+
+void pressStartStopHotkey() {
+    keybd_event(VK_CONTROL, 0, 0, 0);
+    keybd_event(VK_F10, 0, 0, 0);
+    keybd_event(VK_F10, 0, KEYEVENTF_KEYUP, 0);
+    keybd_event(VK_CONTROL, 0, KEYEVENTF_KEYUP, 0);
+}
+
 RunningProgram::RunningProgram(const std::wstring& exe, const std::wstring& workingDirectory) {
     STARTUPINFOW startup{};
     startup.cb = sizeof startup;

@@ -11,6 +11,13 @@ std::wstring folderOfThisProgram();
 // The 64-bit Vantorel.exe built beside the tests.
 std::wstring vantorelExe();
 
+// The control at a point of a window's client area, looking into group boxes.
+HWND controlAt(HWND window, POINT point);
+// A window's text as the window itself answers WM_GETTEXT, also across processes.
+std::wstring textOf(HWND window);
+// Ctrl+F10, the program's start/stop hotkey at start, as a user's hand presses it.
+void pressStartStopHotkey();
+
 class RunningProgram {
 public:
     // Starts the program with the given working directory (empty: this process's).

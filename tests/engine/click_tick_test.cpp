@@ -147,6 +147,15 @@ TEST_F(ClickTick, KeyboardModePressesTheKeyWithoutCounting) {
     EXPECT_EQ(点击次数.caption(), L"7");
 }
 
+bool stopQueued = false;
+LRESULT CALLBACK queueStopAtThree(HWND window, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR, DWORD_PTR) {
+    if (message == WM_SETTEXT && std::wstring(reinterpret_cast<const wchar_t*>(lParam)) == L"3" && !stopQueued) {
+        stopQueued = true;
+        PostMessageW(标签1.handle(), platform::feedbackMessage, 0, 0);
+    }
+    return DefSubclassProc(window, message, wParam, lParam);
+}
+
 TEST_F(ClickTick, AStopInsideABurstLetsTheBurstFinish) {
     InputRecorder recorder;
     鼠标速度.setSelection(12);  // a run whose timer stays quiet during the test
@@ -154,20 +163,10 @@ TEST_F(ClickTick, AStopInsideABurstLetsTheBurstFinish) {
     ASSERT_EQ(时钟2.period(), 30000);
     鼠标速度.setSelection(0);
     // At the third count a stop is queued; the tick's message processing runs it.
-    static std::wstring countAtStop;
-    SetWindowSubclass(
-        点击次数.handle(),
-        [](HWND window, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR, DWORD_PTR) -> LRESULT {
-            if (message == WM_SETTEXT && std::wstring(reinterpret_cast<const wchar_t*>(lParam)) == L"3" && countAtStop.empty()) {
-                countAtStop = L"queued";
-                PostMessageW(标签1.handle(), platform::feedbackMessage, 0, 0);
-            }
-            return DefSubclassProc(window, message, wParam, lParam);
-        },
-        1, 0);
-    countAtStop.clear();
+    stopQueued = false;
+    SetWindowSubclass(点击次数.handle(), queueStopAtThree, 1, 0);
     engine::clickTick();
-    RemoveWindowSubclass(点击次数.handle(), nullptr, 1);
+    RemoveWindowSubclass(点击次数.handle(), queueStopAtThree, 1);
     EXPECT_EQ(时钟2.period(), 0) << "the stop ran";
     EXPECT_EQ(window.caption(), L"Vantorel");
     EXPECT_EQ(clickCount, 10) << "the rest of the burst still clicked";

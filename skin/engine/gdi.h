@@ -1,0 +1,116 @@
+#pragma once
+// Move-only owners for what the engine takes from Windows, each given back
+// exactly once, and the count of GDI objects the engine holds.
+#ifndef NOMINMAX
+#define NOMINMAX
+#endif
+#ifndef WIN32_LEAN_AND_MEAN
+#define WIN32_LEAN_AND_MEAN
+#endif
+#include <windows.h>
+
+#include <utility>
+
+namespace skin_engine {
+
+// GDI objects created by the engine and not yet deleted.
+int liveGdiObjects();
+void countGdiObject(int change);
+
+class GdiObject {
+public:
+    GdiObject() = default;
+    explicit GdiObject(HGDIOBJ object) : object_(object) {
+        if (object_) countGdiObject(+1);
+    }
+    GdiObject(GdiObject&& other) noexcept : object_(std::exchange(other.object_, nullptr)) {}
+    GdiObject& operator=(GdiObject&& other) noexcept {
+        if (this != &other) {
+            reset();
+            object_ = std::exchange(other.object_, nullptr);
+        }
+        return *this;
+    }
+    GdiObject(const GdiObject&) = delete;
+    GdiObject& operator=(const GdiObject&) = delete;
+    ~GdiObject() { reset(); }
+
+    HGDIOBJ get() const { return object_; }
+    HBRUSH brush() const { return static_cast<HBRUSH>(object_); }
+    explicit operator bool() const { return object_ != nullptr; }
+    void reset() {
+        if (object_) {
+            DeleteObject(object_);
+            countGdiObject(-1);
+            object_ = nullptr;
+        }
+    }
+
+private:
+    HGDIOBJ object_ = nullptr;
+};
+
+// A window's DC for one paint: BeginPaint/EndPaint, or the DC that came
+// with WM_PAINT or WM_PRINTCLIENT, which stays its sender's.
+class PaintDc {
+public:
+    PaintDc(HWND window, HDC given) : window_(window), dc_(given) {
+        if (!dc_) {
+            dc_ = BeginPaint(window, &paint_);
+            began_ = true;
+        }
+    }
+    ~PaintDc() {
+        if (began_) EndPaint(window_, &paint_);
+    }
+    PaintDc(const PaintDc&) = delete;
+    PaintDc& operator=(const PaintDc&) = delete;
+    HDC get() const { return dc_; }
+
+private:
+    HWND window_;
+    PAINTSTRUCT paint_{};
+    HDC dc_;
+    bool began_ = false;
+};
+
+// The DC's whole state, restored at the end of the scope: selections, colours, modes.
+class SavedDc {
+public:
+    explicit SavedDc(HDC dc) : dc_(dc), saved_(SaveDC(dc)) {}
+    ~SavedDc() {
+        if (saved_) RestoreDC(dc_, saved_);
+    }
+    SavedDc(const SavedDc&) = delete;
+    SavedDc& operator=(const SavedDc&) = delete;
+
+private:
+    HDC dc_;
+    int saved_;
+};
+
+class Hook {
+public:
+    Hook() = default;
+    explicit Hook(HHOOK hook) : hook_(hook) {}
+    Hook(Hook&& other) noexcept : hook_(std::exchange(other.hook_, nullptr)) {}
+    Hook& operator=(Hook&& other) noexcept {
+        if (this != &other) {
+            reset();
+            hook_ = std::exchange(other.hook_, nullptr);
+        }
+        return *this;
+    }
+    Hook(const Hook&) = delete;
+    Hook& operator=(const Hook&) = delete;
+    ~Hook() { reset(); }
+    explicit operator bool() const { return hook_ != nullptr; }
+    void reset() {
+        if (hook_) UnhookWindowsHookEx(std::exchange(hook_, nullptr));
+    }
+
+private:
+    HHOOK hook_ = nullptr;
+};
+
+}  // namespace skin_engine

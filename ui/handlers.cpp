@@ -13,6 +13,18 @@ namespace {
 
 constexpr platform::Color red = platform::rgb(255, 0, 0);
 
+// The two mode buttons' handlers are mirrors: nothing happens unless the
+// chosen button is checked, which lets a stop call both, each after its test.
+void showChosenMode(platform::Control& chosen, platform::Control& other, platform::Control& chosenGroup,
+                    platform::Control& otherGroup) {
+    if (!chosen.checked()) return;
+    chosen.setTextColor(red);
+    other.setTextColor(platform::black);
+    otherGroup.setEnabled(false);
+    other.setChecked(false);
+    chosenGroup.setEnabled(true);
+}
+
 }  // namespace
 
 void prepareWindow() {
@@ -24,23 +36,9 @@ void prepareWindow() {
     showCurrentTime();
 }
 
-void selectMouseMode() {
-    if (!鼠标选择.checked()) return;
-    鼠标选择.setTextColor(red);
-    键盘选择.setTextColor(platform::black);
-    分组框2.setEnabled(false);
-    键盘选择.setChecked(false);
-    分组框1.setEnabled(true);
-}
+void selectMouseMode() { showChosenMode(鼠标选择, 键盘选择, 分组框1, 分组框2); }
 
-void selectKeyboardMode() {
-    if (!键盘选择.checked()) return;
-    键盘选择.setTextColor(red);
-    鼠标选择.setTextColor(platform::black);
-    分组框1.setEnabled(false);
-    鼠标选择.setChecked(false);
-    分组框2.setEnabled(true);
-}
+void selectKeyboardMode() { showChosenMode(键盘选择, 鼠标选择, 分组框2, 分组框1); }
 
 void countTestPress(int, int, int) {
     const double n = textToNumber(标签9.tag());

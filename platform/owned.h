@@ -39,6 +39,7 @@ using OwnedIcon = Owned<HICON, DestroyIcon>;
 using OwnedImageList = Owned<HIMAGELIST, ImageList_Destroy>;
 using OwnedGdiObject = Owned<HGDIOBJ, DeleteObject>;
 using OwnedLibrary = Owned<HMODULE, FreeLibrary>;
+using OwnedFile = Owned<HANDLE, CloseHandle>;  // never INVALID_HANDLE_VALUE: test before owning
 
 // A paint cycle of a window: BeginPaint now, EndPaint at the end of the scope.
 class PaintDc {

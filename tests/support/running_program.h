@@ -27,6 +27,7 @@ public:
     RunningProgram& operator=(const RunningProgram&) = delete;
 
     bool started() const { return process_.hProcess != nullptr; }
+    DWORD id() const { return process_.dwProcessId; }
     // The visible top-level window of the process, or nullptr when none appears in time.
     HWND waitForWindow(std::chrono::milliseconds timeout = std::chrono::milliseconds(10000));
     // The exit code, or STILL_ACTIVE when it has not ended in time.

@@ -1,5 +1,6 @@
 #include "skin/skins.h"
 
+#include <algorithm>
 #include <array>
 #include <utility>
 
@@ -47,6 +48,13 @@ constexpr Rgb readableOn(Rgb back, Rgb wished) {
     return contrast(white, back) >= contrast(nearBlack, back) ? white : nearBlack;
 }
 
+// The text, or black or white, whichever reads best on all of the backs.
+constexpr Rgb readableOnAll(Rgb a, Rgb b, Rgb c, Rgb wished) {
+    auto least = [&](Rgb text) { return std::min({contrast(text, a), contrast(text, b), contrast(text, c)}); };
+    if (least(wished) >= 4.5) return wished;
+    return least(white) >= least(nearBlack) ? white : nearBlack;
+}
+
 // The accent, drawn towards the text until it reads on the back.
 constexpr Rgb accentOn(Rgb back, Rgb accent, Rgb text) {
     Rgb colour = accent;
@@ -67,9 +75,9 @@ constexpr skin_format::Skin dress(const Palette& palette) {
     skin[Part::light] = dark ? mix(face, black, 35) : mix(face, white, 70);
     skin[Part::shadow] = dark ? mix(face, white, 25) : mix(face, black, 35);
     skin[Part::buttonFace] = button;
-    skin[Part::buttonHot] = mix(button, accent, dark ? 25 : 15);
-    skin[Part::buttonPressed] = mix(button, accent, dark ? 40 : 28);
-    skin[Part::buttonText] = readableOn(skin[Part::buttonPressed], readableOn(button, text));
+    skin[Part::buttonHot] = mix(button, accent, dark ? 20 : 15);
+    skin[Part::buttonPressed] = mix(button, accent, dark ? 30 : 28);
+    skin[Part::buttonText] = readableOnAll(button, skin[Part::buttonHot], skin[Part::buttonPressed], text);
     skin[Part::groupCaption] = accentOn(face, accent, text);
     skin[Part::statusFace] = bar;
     skin[Part::statusText] = readableOn(bar, text);

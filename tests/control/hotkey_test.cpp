@@ -92,14 +92,18 @@ TEST_F(Hotkey, EachEditRebindsUnderAFreshIdAndTheNewCombinationWorks) {
 }
 
 TEST_F(Hotkey, EachPairRemovesAndReinstallsTheSubclass) {
-    const auto classProc = GetClassLongPtrW(window.handle(), GCLP_WNDPROC);
-    EXPECT_NE(GetWindowLongPtrW(window.handle(), GWLP_WNDPROC), classProc);
+    const auto bound = GetWindowLongPtrW(window.handle(), GWLP_WNDPROC);
     control::unbindHotkey();
-    EXPECT_EQ(GetWindowLongPtrW(window.handle(), GWLP_WNDPROC), classProc);
+    const auto own = GetWindowLongPtrW(window.handle(), GWLP_WNDPROC);  // the window's procedure before the service
+    EXPECT_NE(own, bound);
     EXPECT_EQ(platform::hotkeyServiceState().activeCount, 0);
+    EXPECT_FALSE(platform::hotkeyServiceState().subclassed);
     control::bindHotkey(标签1);
-    EXPECT_NE(GetWindowLongPtrW(window.handle(), GWLP_WNDPROC), classProc);
+    EXPECT_EQ(GetWindowLongPtrW(window.handle(), GWLP_WNDPROC), bound) << "the service's procedure again";
     EXPECT_EQ(platform::hotkeyServiceState().currentTarget, 标签1.handle());
+    control::unbindHotkey();
+    EXPECT_EQ(GetWindowLongPtrW(window.handle(), GWLP_WNDPROC), own);
+    control::bindHotkey(标签5);
 }
 
 // The window's own procedure, as the service finds it when it subclasses.

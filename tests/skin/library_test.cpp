@@ -37,7 +37,7 @@ skin_format::Skin skinNumber(int number) {
     return skin;
 }
 
-bool near(COLORREF a, COLORREF b) {
+bool closeTo(COLORREF a, COLORREF b) {
     auto close = [](int x, int y) { return x - y <= 8 && y - x <= 8; };
     return close(GetRValue(a), GetRValue(b)) && close(GetGValue(a), GetGValue(b)) && close(GetBValue(a), GetBValue(b));
 }
@@ -92,7 +92,7 @@ TEST_F(SkinLibrary, TheProgramStartsInSkin29) {
     EXPECT_TRUE(Picture(ui::分组框3.handle()).contains(RGB(0, 0, 255))) << "the hotkey group's blue caption";
     EXPECT_TRUE(Picture(ui::鼠标选择.handle()).contains(RGB(0, 0, 255))) << "the mouse mode's blue caption";
     Picture bar(ui::状态条1.handle());
-    EXPECT_TRUE(near(bar.at(bar.width() - 4, bar.height() / 2), colourOf(harbour, Part::statusFace)))
+    EXPECT_TRUE(closeTo(bar.at(bar.width() - 4, bar.height() / 2), colourOf(harbour, Part::statusFace)))
         << "a gradient around the status face";
     EXPECT_TRUE(bar.contains(colourOf(harbour, Part::statusText)));
     EXPECT_TRUE(Picture(ui::按钮1.handle()).contains(colourOf(harbour, Part::buttonText)));

@@ -25,48 +25,55 @@ TEST_F(Handlers, ThePreparedWindowHasA369By256ClientAreaWhereItWasPlaced) {
     EXPECT_EQ(rect.top, (GetSystemMetrics(SM_CYSCREEN) - 277) / 2);
 }
 
+enum Caption { Blue, Red, Plain };  // plain: the skin's own text colour stands in for black
+
 struct ModeLook {
     bool mouseChecked, keyboardChecked;
-    COLORREF mouseColour, keyboardColour;
+    Caption mouseCaption, keyboardCaption;
     bool mouseGroup, keyboardGroup;
 };
+
+void expectCaption(HWND radio, Caption caption) {
+    EXPECT_EQ(anyPixel(radio, blue), caption == Blue);
+    EXPECT_EQ(anyPixel(radio, red), caption == Red);
+}
 
 void expectLook(const ModeLook& look) {
     UpdateWindow(window.handle());
     EXPECT_EQ(鼠标选择.checked(), look.mouseChecked);
     EXPECT_EQ(键盘选择.checked(), look.keyboardChecked);
-    EXPECT_TRUE(anyPixel(鼠标选择.handle(), look.mouseColour));
-    EXPECT_TRUE(anyPixel(键盘选择.handle(), look.keyboardColour));
+    expectCaption(鼠标选择.handle(), look.mouseCaption);
+    expectCaption(键盘选择.handle(), look.keyboardCaption);
     EXPECT_EQ(分组框1.enabled(), look.mouseGroup);
     EXPECT_EQ(分组框2.enabled(), look.keyboardGroup);
 }
 
 TEST_F(Handlers, TheModeRadioButtonsSwitchColoursGroupsAndCheckMarks) {
-    expectLook({true, false, blue, blue, true, false});  // as created: both blue
+    expectLook({true, false, Blue, Blue, true, false});  // as created: both blue
 
     clickOn(键盘选择.handle());
     pumpFor(100ms);
-    expectLook({false, true, RGB(0, 0, 0), red, false, true});
+    expectLook({false, true, Plain, Red, false, true});
     EXPECT_TRUE(键盘.enabled()) << "the combo boxes keep their own flags";
 
     pumpFor(600ms);
     clickOn(键盘选择.handle());  // the chosen mode again: the same state
     pumpFor(100ms);
-    expectLook({false, true, RGB(0, 0, 0), red, false, true});
+    expectLook({false, true, Plain, Red, false, true});
 
     pumpFor(600ms);
     clickOn(鼠标选择.handle());
     pumpFor(100ms);
-    expectLook({true, false, red, RGB(0, 0, 0), true, false});
+    expectLook({true, false, Red, Plain, true, false});
 }
 
 TEST_F(Handlers, AModeHandlerChangesNothingWhenItsButtonIsNotChecked) {
     selectKeyboardMode();  // 键盘选择 is not checked
-    expectLook({true, false, blue, blue, true, false});
+    expectLook({true, false, Blue, Blue, true, false});
     键盘选择.setChecked(true);
     鼠标选择.setChecked(false);
     selectMouseMode();
-    expectLook({false, true, blue, blue, true, false});
+    expectLook({false, true, Blue, Blue, true, false});
 }
 
 TEST_F(Handlers, TheTestAreaCountsRealPressesAndResets) {

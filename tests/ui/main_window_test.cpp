@@ -231,11 +231,13 @@ TEST_F(MainWindow, ComboBoxesDropTo160AndHaveTallerItems) {
     }
 }
 
-// Bounds of the pixels that differ from the label's background.
-RECT inkOf(HWND label, COLORREF background) {
+// Bounds of the pixels that differ from the label's background, which its
+// corner shows (the skin's face, or the system's).
+RECT inkOf(HWND label) {
     RECT area, ink{10000, 10000, -1, -1};
     GetClientRect(label, &area);
     HDC dc = GetDC(label);
+    const COLORREF background = GetPixel(dc, 0, 0);
     for (int y = 0; y < area.bottom; ++y)
         for (int x = 0; x < area.right; ++x)
             if (GetPixel(dc, x, y) != background) {
@@ -249,7 +251,6 @@ RECT inkOf(HWND label, COLORREF background) {
 }
 
 TEST_F(MainWindow, LabelsDrawTheirColoursAndAlignment) {
-    const COLORREF face = GetSysColor(COLOR_BTNFACE);
     struct Case {
         Control* label;
         bool right;
@@ -257,7 +258,7 @@ TEST_F(MainWindow, LabelsDrawTheirColoursAndAlignment) {
     for (Case c : {Case{&标签1, true}, Case{&标签2, true}, Case{&标签5, true}, Case{&标签6, true}, Case{&标签4, false},
                    Case{&标签3, false}, Case{&标签8, false}}) {
         c.label->setCaption(L"W");  // a short text shows where it is aligned
-        RECT area, ink = inkOf(c.label->handle(), face);
+        RECT area, ink = inkOf(c.label->handle());
         GetClientRect(c.label->handle(), &area);
         SCOPED_TRACE(testing::Message() << "ink " << ink.left << ".." << ink.right << " of " << area.right);
         ASSERT_GE(ink.right, 0) << "nothing drawn";
@@ -277,11 +278,10 @@ TEST_F(MainWindow, LabelsDrawTheirColoursAndAlignment) {
 }
 
 TEST_F(MainWindow, LabelsDrawAmpersandsAndRedrawAtOnce) {
-    const COLORREF face = GetSysColor(COLOR_BTNFACE);
     标签4.setCaption(L"W");
-    const RECT plain = inkOf(标签4.handle(), face);
+    const RECT plain = inkOf(标签4.handle());
     标签4.setCaption(L"&W");
-    const RECT prefixed = inkOf(标签4.handle(), face);
+    const RECT prefixed = inkOf(标签4.handle());
     EXPECT_GT(prefixed.right - prefixed.left, plain.right - plain.left + 3) << "the ampersand is drawn, not an underline";
 }
 

@@ -1,15 +1,10 @@
 #pragma once
 // Move-only owners for what the engine takes from Windows, each given back
 // exactly once, and the count of GDI objects the engine holds.
-#ifndef NOMINMAX
-#define NOMINMAX
-#endif
-#ifndef WIN32_LEAN_AND_MEAN
-#define WIN32_LEAN_AND_MEAN
-#endif
-#include <windows.h>
-
 #include <utility>
+
+#include "platform/owned.h"
+#include "platform/win32.h"
 
 namespace skin_engine {
 
@@ -89,28 +84,6 @@ private:
     int saved_;
 };
 
-class Hook {
-public:
-    Hook() = default;
-    explicit Hook(HHOOK hook) : hook_(hook) {}
-    Hook(Hook&& other) noexcept : hook_(std::exchange(other.hook_, nullptr)) {}
-    Hook& operator=(Hook&& other) noexcept {
-        if (this != &other) {
-            reset();
-            hook_ = std::exchange(other.hook_, nullptr);
-        }
-        return *this;
-    }
-    Hook(const Hook&) = delete;
-    Hook& operator=(const Hook&) = delete;
-    ~Hook() { reset(); }
-    explicit operator bool() const { return hook_ != nullptr; }
-    void reset() {
-        if (hook_) UnhookWindowsHookEx(std::exchange(hook_, nullptr));
-    }
-
-private:
-    HHOOK hook_ = nullptr;
-};
+using Hook = platform::Owned<HHOOK, UnhookWindowsHookEx>;
 
 }  // namespace skin_engine

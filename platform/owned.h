@@ -41,11 +41,20 @@ using OwnedGdiObject = Owned<HGDIOBJ, DeleteObject>;
 using OwnedLibrary = Owned<HMODULE, FreeLibrary>;
 using OwnedFile = Owned<HANDLE, CloseHandle>;  // never INVALID_HANDLE_VALUE: test before owning
 
-// A paint cycle of a window: BeginPaint now, EndPaint at the end of the scope.
+// A paint cycle of a window: BeginPaint now, EndPaint at the end of the
+// scope; or, when a DC came with the message (WM_PAINT with a DC, or
+// WM_PRINTCLIENT), that DC, which stays its sender's.
 class PaintDc {
 public:
-    explicit PaintDc(HWND window) : window_(window), dc_(BeginPaint(window, &paint_)) {}
-    ~PaintDc() { EndPaint(window_, &paint_); }
+    explicit PaintDc(HWND window, HDC given = nullptr) : window_(window), dc_(given) {
+        if (!dc_) {
+            dc_ = BeginPaint(window, &paint_);
+            began_ = true;
+        }
+    }
+    ~PaintDc() {
+        if (began_) EndPaint(window_, &paint_);
+    }
     PaintDc(const PaintDc&) = delete;
     PaintDc& operator=(const PaintDc&) = delete;
     HDC get() const { return dc_; }
@@ -54,6 +63,7 @@ private:
     HWND window_;
     PAINTSTRUCT paint_{};
     HDC dc_;
+    bool began_ = false;
 };
 
 // A window's device context outside a paint cycle, released at the end of the scope.

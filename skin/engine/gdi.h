@@ -45,29 +45,7 @@ private:
     HGDIOBJ object_ = nullptr;
 };
 
-// A window's DC for one paint: BeginPaint/EndPaint, or the DC that came
-// with WM_PAINT or WM_PRINTCLIENT, which stays its sender's.
-class PaintDc {
-public:
-    PaintDc(HWND window, HDC given) : window_(window), dc_(given) {
-        if (!dc_) {
-            dc_ = BeginPaint(window, &paint_);
-            began_ = true;
-        }
-    }
-    ~PaintDc() {
-        if (began_) EndPaint(window_, &paint_);
-    }
-    PaintDc(const PaintDc&) = delete;
-    PaintDc& operator=(const PaintDc&) = delete;
-    HDC get() const { return dc_; }
-
-private:
-    HWND window_;
-    PAINTSTRUCT paint_{};
-    HDC dc_;
-    bool began_ = false;
-};
+using platform::PaintDc;
 
 // The DC's whole state, restored at the end of the scope: selections, colours, modes.
 class SavedDc {

@@ -181,7 +181,7 @@ LRESULT CALLBACK groupBoxProc(HWND window, UINT message, WPARAM wParam, LPARAM l
 // ---- Control properties ----
 
 std::wstring Control::caption() const { return windowText(handle_); }
-void Control::setCaption(std::wstring_view text) { SetWindowTextW(handle_, std::wstring(text).c_str()); }
+void Control::setCaption(const std::wstring& text) { SetWindowTextW(handle_, text.c_str()); }
 
 bool Control::checked() const { return SendMessageW(handle_, BM_GETCHECK, 0, 0) == BST_CHECKED; }
 void Control::setChecked(bool checked) { SendMessageW(handle_, BM_SETCHECK, checked ? BST_CHECKED : BST_UNCHECKED, 0); }
@@ -226,10 +226,9 @@ std::wstring Control::paneText(int pane) const {
     return text;
 }
 
-void Control::setPaneText(int pane, std::wstring_view text) {
+void Control::setPaneText(int pane, const std::wstring& text) {
     if (pane < 0 || pane >= paneCount_) return;
-    std::wstring copy(text);
-    SendMessageW(handle_, SB_SETTEXTW, static_cast<WPARAM>(pane) | SBT_NOBORDERS, reinterpret_cast<LPARAM>(copy.c_str()));
+    SendMessageW(handle_, SB_SETTEXTW, static_cast<WPARAM>(pane) | SBT_NOBORDERS, reinterpret_cast<LPARAM>(text.c_str()));
 }
 
 // ---- The window ----
@@ -537,7 +536,7 @@ void Window::destroy() {
 WindowHandle Window::handle() const { return state_->window.get(); }
 
 std::wstring Window::caption() const { return windowText(handle()); }
-void Window::setCaption(std::wstring_view text) { SetWindowTextW(handle(), std::wstring(text).c_str()); }
+void Window::setCaption(const std::wstring& text) { SetWindowTextW(handle(), text.c_str()); }
 
 namespace {
 

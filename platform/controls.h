@@ -54,7 +54,8 @@ public:
     WindowHandle handle() const { return handle_; }
 
     std::wstring caption() const;
-    void setCaption(std::wstring_view text);
+    // Texts are taken whole: Windows wants them zero-terminated.
+    void setCaption(const std::wstring& text);
 
     const std::wstring& tag() const { return tag_; }
     void setTag(std::wstring_view text) { tag_ = text; }
@@ -80,7 +81,7 @@ public:
 
     int paneCount() const { return paneCount_; }
     std::wstring paneText(int pane) const;
-    void setPaneText(int pane, std::wstring_view text);  // a pane outside the bar is ignored
+    void setPaneText(int pane, const std::wstring& text);  // a pane outside the bar is ignored
 
     Events events;
 
@@ -146,7 +147,7 @@ public:
     bool exists() const { return handle() != nullptr; }
 
     std::wstring caption() const;
-    void setCaption(std::wstring_view text);
+    void setCaption(const std::wstring& text);
 
     // Outer size, frame and caption included; writes clamp to 0..32627 and keep
     // the top-left corner and the other dimension.

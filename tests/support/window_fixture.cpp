@@ -1,6 +1,7 @@
 #include "window_fixture.h"
 
 #include "platform/message_loop.h"
+#include "platform/owned.h"
 
 namespace testing_support {
 
@@ -45,21 +46,15 @@ void pressKey(WORD virtualKey) {
     keybd_event(static_cast<BYTE>(virtualKey), 0, KEYEVENTF_KEYUP, 0);
 }
 
-COLORREF pixelAt(HWND window, int x, int y) {
-    HDC dc = GetDC(window);
-    COLORREF color = GetPixel(dc, x, y);
-    ReleaseDC(window, dc);
-    return color;
-}
+COLORREF pixelAt(HWND window, int x, int y) { return GetPixel(platform::WindowDc(window).get(), x, y); }
 
 bool anyPixel(HWND window, COLORREF color) {
     RECT area;
     GetClientRect(window, &area);
-    HDC dc = GetDC(window);
+    platform::WindowDc dc(window);
     bool found = false;
     for (int y = 0; y < area.bottom && !found; ++y)
-        for (int x = 0; x < area.right && !found; ++x) found = GetPixel(dc, x, y) == color;
-    ReleaseDC(window, dc);
+        for (int x = 0; x < area.right && !found; ++x) found = GetPixel(dc.get(), x, y) == color;
     return found;
 }
 

@@ -6,6 +6,7 @@
 
 #include "engine/tables.h"
 #include "platform/clock.h"
+#include "platform/owned.h"
 #include "window_fixture.h"
 
 namespace {
@@ -236,7 +237,8 @@ TEST_F(MainWindow, ComboBoxesDropTo160AndHaveTallerItems) {
 RECT inkOf(HWND label) {
     RECT area, ink{10000, 10000, -1, -1};
     GetClientRect(label, &area);
-    HDC dc = GetDC(label);
+    platform::WindowDc labelDc(label);
+    HDC dc = labelDc.get();
     const COLORREF background = GetPixel(dc, 0, 0);
     for (int y = 0; y < area.bottom; ++y)
         for (int x = 0; x < area.right; ++x)
@@ -246,7 +248,6 @@ RECT inkOf(HWND label) {
                 ink.top = std::min<LONG>(ink.top, y);
                 ink.bottom = std::max<LONG>(ink.bottom, y);
             }
-    ReleaseDC(label, dc);
     return ink;
 }
 

@@ -2,8 +2,12 @@
 
 #include <atomic>
 
+#include "platform/owned.h"
+
 namespace testing_support {
 namespace {
+
+using OwnedHook = platform::Owned<HHOOK, UnhookWindowsHookEx>;
 
 std::mutex guard;
 std::vector<MouseEvent> mouseEvents;
@@ -55,14 +59,12 @@ InputRecorder::InputRecorder() {
     std::atomic<bool> ready = false;
     thread_ = std::thread([this, &ready] {
         threadId_ = GetCurrentThreadId();
-        HHOOK mouse = SetWindowsHookExW(WH_MOUSE_LL, mouseHook, GetModuleHandleW(nullptr), 0);
-        HHOOK keyboard = SetWindowsHookExW(WH_KEYBOARD_LL, keyboardHook, GetModuleHandleW(nullptr), 0);
+        OwnedHook mouse(SetWindowsHookExW(WH_MOUSE_LL, mouseHook, GetModuleHandleW(nullptr), 0));
+        OwnedHook keyboard(SetWindowsHookExW(WH_KEYBOARD_LL, keyboardHook, GetModuleHandleW(nullptr), 0));
         MSG message;
         PeekMessageW(&message, nullptr, 0, 0, PM_NOREMOVE);  // the queue exists before anyone posts to it
         ready = true;
         while (GetMessageW(&message, nullptr, 0, 0) > 0) DispatchMessageW(&message);
-        UnhookWindowsHookEx(keyboard);
-        UnhookWindowsHookEx(mouse);
     });
     while (!ready) Sleep(1);
 }

@@ -12,6 +12,7 @@
 #include <string>
 #include <thread>
 
+#include "platform/owned.h"
 #include "running_program.h"
 #include "window_fixture.h"
 
@@ -37,8 +38,9 @@ LRESULT CALLBACK countKeys(int code, WPARAM message, LPARAM lParam) {
 // Counting hooks on a thread of their own, passing every event on.
 void startCounting() {
     std::thread([] {
-        SetWindowsHookExW(WH_MOUSE_LL, countMouse, GetModuleHandleW(nullptr), 0);
-        SetWindowsHookExW(WH_KEYBOARD_LL, countKeys, GetModuleHandleW(nullptr), 0);
+        using Hook = platform::Owned<HHOOK, UnhookWindowsHookEx>;
+        Hook mouse(SetWindowsHookExW(WH_MOUSE_LL, countMouse, GetModuleHandleW(nullptr), 0));
+        Hook keys(SetWindowsHookExW(WH_KEYBOARD_LL, countKeys, GetModuleHandleW(nullptr), 0));
         MSG message;
         while (GetMessageW(&message, nullptr, 0, 0) > 0) DispatchMessageW(&message);
     }).detach();
@@ -83,8 +85,9 @@ int main(int argc, char** argv) {
     HWND window = program.waitForWindow();
     if (!window) return std::puts("verdict: FAIL (the program did not start)"), 1;
     startCounting();
-    HWND keyTarget = CreateWindowExW(0, L"STATIC", L"", WS_POPUP | WS_VISIBLE, 20, 20, 120, 80, nullptr, nullptr,
-                                     nullptr, nullptr);
+    platform::OwnedWindow keyWindow(CreateWindowExW(0, L"STATIC", L"", WS_POPUP | WS_VISIBLE, 20, 20, 120, 80,
+                                                    nullptr, nullptr, nullptr, nullptr));
+    HWND keyTarget = keyWindow.get();
 
     int startsSeen = 0, stopsSeen = 0, countsMatched = 0, keyRunsDelivered = 0, slowAnswers = 0;
     long mismatch = 0;
@@ -99,13 +102,13 @@ int main(int argc, char** argv) {
                 SendMessageTimeoutW(window, WM_NULL, 0, 0, SMTO_ABORTIFHUNG, 100, &ignored) != 0;
             const double answerMs = std::chrono::duration<double, std::milli>(Clock::now() - asked).count();
             slowAnswers += !answered;
-            HANDLE process = OpenProcess(PROCESS_QUERY_INFORMATION, FALSE, program.id());
+            platform::Owned<HANDLE, CloseHandle> owned(OpenProcess(PROCESS_QUERY_INFORMATION, FALSE, program.id()));
+            HANDLE process = owned.get();
             std::printf("sample  %7.0f  %7d  %9.1f  %3lu  %4lu\n",
                         std::chrono::duration<double>(Clock::now() - began).count(), windowsOf(program.id()),
                         answered ? answerMs : -1.0, GetGuiResources(process, GR_GDIOBJECTS),
                         GetGuiResources(process, GR_USEROBJECTS));
             std::fflush(stdout);
-            CloseHandle(process);
             nextSample += std::chrono::seconds(30);
         }
         const bool mouse = cycle % 2 == 0;

@@ -35,10 +35,12 @@ void pressStartStopHotkey() {
     keybd_event(VK_CONTROL, 0, KEYEVENTF_KEYUP, 0);
 }
 
-RunningProgram::RunningProgram(const std::wstring& exe, const std::wstring& workingDirectory) {
+RunningProgram::RunningProgram(const std::wstring& exe, const std::wstring& workingDirectory,
+                               const std::wstring& arguments) {
     STARTUPINFOW startup{};
     startup.cb = sizeof startup;
     std::wstring commandLine = L"\"" + exe + L"\"";
+    if (!arguments.empty()) commandLine += L" " + arguments;
     if (!CreateProcessW(exe.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
                         workingDirectory.empty() ? nullptr : workingDirectory.c_str(), &startup, &process_))
         process_ = {};
@@ -71,14 +73,18 @@ BOOL CALLBACK findVisibleTopLevel(HWND window, LPARAM lParam) {
 
 }  // namespace
 
+HWND visibleWindowOf(DWORD processId) {
+    Search search{processId, nullptr};
+    EnumWindows(findVisibleTopLevel, reinterpret_cast<LPARAM>(&search));
+    return search.found;
+}
+
 HWND RunningProgram::waitForWindow(std::chrono::milliseconds timeout) {
     auto end = std::chrono::steady_clock::now() + timeout;
     // Ready for input: its message loop waits for the first message.
     WaitForInputIdle(process_.hProcess, static_cast<DWORD>(timeout.count()));
     do {
-        Search search{process_.dwProcessId, nullptr};
-        EnumWindows(findVisibleTopLevel, reinterpret_cast<LPARAM>(&search));
-        if (search.found) return search.found;
+        if (HWND found = visibleWindowOf(process_.dwProcessId)) return found;
         std::this_thread::sleep_for(std::chrono::milliseconds(20));
     } while (std::chrono::steady_clock::now() < end);
     return nullptr;

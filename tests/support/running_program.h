@@ -17,17 +17,21 @@ HWND controlAt(HWND window, POINT point);
 std::wstring textOf(HWND window);
 // Ctrl+F10, the program's start/stop hotkey at start, as a user's hand presses it.
 void pressStartStopHotkey();
+// The visible top-level window of a process, if it has one now.
+HWND visibleWindowOf(DWORD processId);
 
 class RunningProgram {
 public:
-    // Starts the program with the given working directory (empty: this process's).
-    RunningProgram(const std::wstring& exe, const std::wstring& workingDirectory = L"");
+    // Starts the program with the given working directory (empty: this process's) and arguments.
+    RunningProgram(const std::wstring& exe, const std::wstring& workingDirectory = L"",
+                   const std::wstring& arguments = L"");
     ~RunningProgram();
     RunningProgram(const RunningProgram&) = delete;
     RunningProgram& operator=(const RunningProgram&) = delete;
 
     bool started() const { return process_.hProcess != nullptr; }
     DWORD id() const { return process_.dwProcessId; }
+    HANDLE handle() const { return process_.hProcess; }
     // The visible top-level window of the process, or nullptr when none appears in time.
     HWND waitForWindow(std::chrono::milliseconds timeout = std::chrono::milliseconds(10000));
     // The exit code, or STILL_ACTIVE when it has not ended in time.

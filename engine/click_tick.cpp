@@ -26,10 +26,8 @@ void clickMouse() {
     const int actionCode = actionCodeFor(鼠标.selection());
     const int n = injectionsPerFiring(鼠标速度.selection());
     for (int i = 0; i < n; ++i) {
-        const auto x = platform::cursorX();
-        const auto y = platform::cursorY();
-        if (x && y) {  // an unreadable position skips this click, uncounted
-            platform::injectMouseAction(*x, *y, actionCode);
+        if (const auto cursor = platform::cursorPosition()) {  // an unreadable position skips this click, uncounted
+            platform::injectMouseAction(cursor->x, cursor->y, actionCode);
             if (clickCount < INT_MAX) ++clickCount;
             点击次数.setCaption(std::to_wstring(clickCount));
         }

@@ -95,6 +95,8 @@ private:
     Align align_ = Align::Left;
     int period_ = 0;
     int paneCount_ = 0;
+    unsigned long long drawnAt_ = 0;  // a label's last drawing, in ms of the system's tick count
+    bool redrawDue_ = false;          // a label's drawing waits for its next frame
 };
 
 struct PaneDef {

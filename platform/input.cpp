@@ -3,24 +3,12 @@
 #include "platform/win32.h"
 
 namespace platform {
-namespace {
-
-std::optional<POINT> cursor() {
+std::optional<ScreenPoint> cursorPosition() {
+    // One query: the cursor is a round trip to the display server under some
+    // systems, and two queries could give x and y of different moments.
     POINT point;
     if (!GetCursorPos(&point)) return std::nullopt;
-    return point;
-}
-
-}  // namespace
-
-std::optional<int> cursorX() {
-    if (auto point = cursor()) return point->x;
-    return std::nullopt;
-}
-
-std::optional<int> cursorY() {
-    if (auto point = cursor()) return point->y;
-    return std::nullopt;
+    return ScreenPoint{point.x, point.y};
 }
 
 namespace {

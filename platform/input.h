@@ -5,10 +5,13 @@
 
 namespace platform {
 
-// The cursor's x and y in screen coordinates, each from its own query; none
-// when the position cannot be read (a secure desktop, for one).
-std::optional<int> cursorX();
-std::optional<int> cursorY();
+struct ScreenPoint {
+    int x, y;
+};
+
+// The cursor's position in screen coordinates, x and y from one reading;
+// none when it cannot be read (a secure desktop, for one).
+std::optional<ScreenPoint> cursorPosition();
 
 // Sets the cursor to (x, y), then one button event per step of the action:
 // 0 left click, 1 left double click, 2 right click, 3 right double click;

@@ -7,6 +7,7 @@
 #include "platform/message_loop.h"
 #include "platform/owned.h"
 #include "platform/pretranslate.h"
+#include "platform/subclass.h"
 #include "platform/win32.h"
 
 namespace platform {
@@ -187,7 +188,7 @@ bool answerChild(HWND container, UINT message, WPARAM wParam, LPARAM lParam, LRE
     return false;
 }
 
-LRESULT CALLBACK groupBoxProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR, DWORD_PTR) {
+LRESULT CALLBACK groupBoxProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam, DWORD_PTR) {
     LRESULT result = 0;
     if (answerChild(window, message, wParam, lParam, result)) return result;
     if (message == WM_ERASEBKGND) {
@@ -197,8 +198,7 @@ LRESULT CALLBACK groupBoxProc(HWND window, UINT message, WPARAM wParam, LPARAM l
         FillRect(reinterpret_cast<HDC>(wParam), &area, GetSysColorBrush(COLOR_BTNFACE));
         return 1;
     }
-    if (message == WM_NCDESTROY) RemoveWindowSubclass(window, groupBoxProc, 0);
-    return DefSubclassProc(window, message, wParam, lParam);
+    return callNextProcedure(window, message, wParam, lParam);
 }
 
 }  // namespace
@@ -449,7 +449,7 @@ bool createControl(Window::State& state, const ControlDef& def, bool startsGroup
         control.setChecked(def.checked);
         break;
     case ControlKind::GroupBox:
-        SetWindowSubclass(window, groupBoxProc, 0, 0);
+        subclassWindow(window, groupBoxProc, 0);
         break;
     case ControlKind::Timer:
         control.setPeriod(def.period);

@@ -9,11 +9,11 @@
 #include "skin/engine/paint.h"  // <windows.h> first
 #include <commctrl.h>
 
+#include "platform/subclass.h"
+
 namespace skin_engine {
 
 namespace {
-
-constexpr UINT_PTR subclassId = 0x566E536B;
 
 // A thread whose windows wear the skin: its hooks, and the windows created
 // there that the engine has yet to take on.
@@ -25,7 +25,7 @@ struct ThreadHooks {
 thread_local ThreadHooks* thisThread = nullptr;
 std::atomic<bool> processEnding{false};
 
-LRESULT CALLBACK skinProc(HWND, UINT, WPARAM, LPARAM, UINT_PTR, DWORD_PTR);
+LRESULT CALLBACK skinProc(HWND, UINT, WPARAM, LPARAM, DWORD_PTR);
 
 class Engine {
 public:
@@ -92,7 +92,7 @@ Engine::~Engine() {
         for (auto [window, skin] : windows_) {
             // Only the window's own thread may take its subclass away.
             if (GetWindowThreadProcessId(window, nullptr) != GetCurrentThreadId()) continue;
-            if (!RemoveWindowSubclass(window, skinProc, subclassId)) continue;
+            platform::unsubclassWindow(window, skinProc);
             delete skin;
             InvalidateRect(window, nullptr, TRUE);
         }
@@ -159,16 +159,15 @@ bool listMoved(HWND list, WindowSkin& skin) {
     return moved;
 }
 
-LRESULT CALLBACK skinProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR, DWORD_PTR data) {
+LRESULT CALLBACK skinProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam, DWORD_PTR data) {
     auto& skin = *reinterpret_cast<WindowSkin*>(data);
-    if (message == WM_NCDESTROY) {
-        RemoveWindowSubclass(window, skinProc, subclassId);
+    if (message == WM_NCDESTROY) {  // the subclass goes by itself after this message
         engine().forgot(window);
         delete &skin;
-        return DefSubclassProc(window, message, wParam, lParam);
+        return platform::callNextProcedure(window, message, wParam, lParam);
     }
     const Theme* theme = engine().theme();
-    if (!theme) return DefSubclassProc(window, message, wParam, lParam);
+    if (!theme) return platform::callNextProcedure(window, message, wParam, lParam);
 
     switch (message) {
     case WM_CTLCOLORSTATIC:
@@ -177,7 +176,7 @@ LRESULT CALLBACK skinProc(HWND window, UINT message, WPARAM wParam, LPARAM lPara
     case WM_CTLCOLORLISTBOX:
     case WM_CTLCOLOREDIT:
         // The container's own answer first: only a default one gives way.
-        return skinnedColourReply(message, reinterpret_cast<HDC>(wParam), DefSubclassProc(window, message, wParam, lParam), *theme);
+        return skinnedColourReply(message, reinterpret_cast<HDC>(wParam), platform::callNextProcedure(window, message, wParam, lParam), *theme);
     case WM_PRINTCLIENT:
     case WM_PAINT:
         if ((message == WM_PAINT || wParam) && paints(window, skin)) {
@@ -194,7 +193,7 @@ LRESULT CALLBACK skinProc(HWND window, UINT message, WPARAM wParam, LPARAM lPara
             skin.hot = true;
             TRACKMOUSEEVENT track{sizeof track, TME_LEAVE, window, 0};
             TrackMouseEvent(&track);
-            LRESULT result = DefSubclassProc(window, message, wParam, lParam);
+            LRESULT result = platform::callNextProcedure(window, message, wParam, lParam);
             redraw(window);
             return result;
         }
@@ -207,11 +206,11 @@ LRESULT CALLBACK skinProc(HWND window, UINT message, WPARAM wParam, LPARAM lPara
         break;
     }
     if (skin.kind == Kind::comboList && movesListSelection(message)) {
-        LRESULT result = DefSubclassProc(window, message, wParam, lParam);
+        LRESULT result = platform::callNextProcedure(window, message, wParam, lParam);
         if (listMoved(window, skin)) redraw(window);
         return result;
     }
-    LRESULT result = DefSubclassProc(window, message, wParam, lParam);
+    LRESULT result = platform::callNextProcedure(window, message, wParam, lParam);
     if (repaintsAfter(skin.kind, message)) redraw(window);
     return result;
 }
@@ -223,7 +222,7 @@ bool adopt(HWND window) {
     Kind kind;
     if (!kindOf(window, kind)) return false;
     auto* skin = new WindowSkin{kind};
-    if (!SetWindowSubclass(window, skinProc, subclassId, reinterpret_cast<DWORD_PTR>(skin))) {
+    if (!platform::subclassWindow(window, skinProc, reinterpret_cast<DWORD_PTR>(skin))) {
         delete skin;
         return false;
     }

@@ -119,7 +119,7 @@ int pressesBetween(const Presses& presses, Clock::time_point from, Clock::time_p
 enum class Mode { Mouse, Keyboard };
 
 // The program's controls by where the window puts them (client coordinates).
-constexpr POINT mouseRadio{40, 13}, keyboardRadio{40, 69}, mouseSpeed{240, 35}, keySpeed{240, 92};
+constexpr POINT mouseRadio{40, 13}, keyboardRadio{40, 69}, mouseSpeed{240, 35}, keySpeed{240, 92}, countLabel{100, 189};
 
 class Program {
 public:
@@ -153,6 +153,8 @@ public:
         return pressed;
     }
     bool idle() const { return textOf(window_) == L"Vantorel"; }
+    // The clicks of the last run in mouse mode, as the program counted them.
+    std::wstring clicksCounted() const { return textOf(controlAt(window_, countLabel)); }
 
 private:
     RunningProgram process_;
@@ -245,8 +247,11 @@ std::optional<double> measureSpeeds(Program& program, Receiver& receiver, Mode m
             },
             period * 4 + 10s);
         const auto rate = deliveredRate(run, row, span);
-        progress("  %s %-8ls %s: %s%.3f/s (nominal %.3f/s)", mode == Mode::Mouse ? "mouse" : "keys ", row.label,
-                 run.stoppedCleanly ? "" : "LOST STOP ", rate ? "" : "no presses, ", rate.value_or(0), nominalRate(row));
+        progress("  %s %-8ls %s: %s%.3f/s (nominal %.3f/s), %zu received%s%ls, stop to last %.1f ms",
+                 mode == Mode::Mouse ? "mouse" : "keys ", row.label, run.stoppedCleanly ? "" : "LOST STOP ",
+                 rate ? "" : "no presses, ", rate.value_or(0), nominalRate(row), run.presses.size(),
+                 mode == Mode::Mouse ? ", counted " : "", mode == Mode::Mouse ? program.clicksCounted().c_str() : L"",
+                 run.presses.empty() ? 0.0 : msBetween(run.stopped, run.presses.back()));
         if (!run.stoppedCleanly || !rate) continue;
         if (speed == 0) fastest = rate;
         SpeedFigures& f = figures.speeds[speed];

@@ -62,8 +62,8 @@ using Presses = std::vector<Clock::time_point>;
 constexpr WPARAM keyPressed = 'A';
 
 // A window of ours that takes the program's clicks and key presses and notes
-// when each press arrived. Unlike a test sink it takes the focus when
-// clicked, so that key presses reach it too.
+// when each press arrived. For key presses it takes the focus when clicked;
+// for clicks it leaves the activation where it was, as a test sink does.
 class Receiver {
 public:
     Receiver() {

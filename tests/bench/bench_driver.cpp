@@ -13,14 +13,16 @@
 #include <cstdarg>
 #include <cstdio>
 #include <cstring>
+#include <filesystem>
+#include <fstream>
 #include <functional>
 #include <optional>
 #include <string>
 #include <vector>
 
 #include "engine/tables.h"
+#include "input_probe.h"
 #include "platform/message_loop.h"
-#include "platform/owned.h"
 #include "probes.h"
 #include "running_program.h"
 #include "skin/skins.h"
@@ -62,28 +64,21 @@ using Presses = std::vector<Clock::time_point>;
 constexpr WPARAM keyPressed = 'A';
 
 // A window of ours that takes the program's clicks and key presses and notes
-// when each press arrived. For key presses it takes the focus when clicked;
-// for clicks it leaves the activation where it was, as a test sink does.
+// when each press arrived.
 class Receiver {
 public:
     Receiver() {
-        static const ATOM registered = [] {
-            WNDCLASSW receiver{};
-            receiver.lpfnWndProc = proc;
-            receiver.hInstance = GetModuleHandleW(nullptr);
-            receiver.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-            receiver.hbrBackground = static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH));
-            receiver.lpszClassName = L"Vantorel.BenchReceiver";
-            return RegisterClassW(&receiver);  // no CS_DBLCLKS: every press arrives as a press
-        }();
-        (void)registered;
-        window_.reset(CreateWindowExW(WS_EX_TOPMOST, L"Vantorel.BenchReceiver", L"receiver", WS_POPUP | WS_VISIBLE, 20,
-                                      20, 200, 200, nullptr, nullptr, GetModuleHandleW(nullptr), this));
+        sink_.onButton = [this](UINT message) {
+            if (message == WM_LBUTTONDOWN) presses.push_back(Clock::now());
+        };
+        sink_.onKey = [this](WPARAM key) {
+            if (key == keyPressed) presses.push_back(Clock::now());
+        };
     }
-    POINT centre() const { return centreOnScreen(window_.get()); }
+    POINT centre() const { return sink_.centre(); }
     // Takes the cursor (and the focus, for key presses), then forgets every press so far.
     void becomeTarget(bool takeFocus = false) {
-        takesFocus_ = takeFocus;
+        sink_.takesFocus = takeFocus;
         clickAt(centre());
         pumpFor(150ms);
         presses.clear();
@@ -91,20 +86,7 @@ public:
     Presses presses;  // when each arrived
 
 private:
-    static LRESULT CALLBACK proc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-        if (message == WM_NCCREATE)
-            SetWindowLongPtrW(window, GWLP_USERDATA,
-                              reinterpret_cast<LONG_PTR>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams));
-        auto* self = reinterpret_cast<Receiver*>(GetWindowLongPtrW(window, GWLP_USERDATA));
-        if (self && (message == WM_LBUTTONDOWN || (message == WM_KEYDOWN && wParam == keyPressed))) {
-            self->presses.push_back(Clock::now());
-            return 0;
-        }
-        if (self && message == WM_MOUSEACTIVATE && !self->takesFocus_) return MA_NOACTIVATE;
-        return DefWindowProcW(window, message, wParam, lParam);
-    }
-    platform::OwnedWindow window_;
-    bool takesFocus_ = false;
+    SinkWindow sink_;
 };
 
 // Presses received at or after `from` and before `to`.
@@ -143,15 +125,6 @@ public:
         SendMessageW(controlAt(window_, mode == Mode::Mouse ? mouseSpeed : keySpeed), CB_SETCURSEL,
                      static_cast<WPARAM>(speed), 0);
     }
-    // Ctrl+F10 as a hand presses it; the time of the press that triggers it.
-    Clock::time_point pressHotkey() {
-        keybd_event(VK_CONTROL, 0, 0, 0);
-        const auto pressed = Clock::now();
-        keybd_event(VK_F10, 0, 0, 0);
-        keybd_event(VK_F10, 0, KEYEVENTF_KEYUP, 0);
-        keybd_event(VK_CONTROL, 0, KEYEVENTF_KEYUP, 0);
-        return pressed;
-    }
     bool idle() const { return textOf(window_) == L"Vantorel"; }
     // The clicks of the last run in mouse mode, as the program counted them.
     std::wstring clicksCounted() const { return textOf(controlAt(window_, countLabel)); }
@@ -175,9 +148,9 @@ Run runUntil(Program& program, Receiver& receiver, Mode mode, const std::functio
              std::chrono::milliseconds timeout) {
     receiver.becomeTarget(mode == Mode::Keyboard);
     Run run;
-    run.started = program.pressHotkey();
+    run.started = pressStartStopHotkey();
     pumpUntil([&] { return enough(receiver.presses); }, timeout);
-    run.stopped = program.pressHotkey();
+    run.stopped = pressStartStopHotkey();
     pumpUntil(
         [&] {
             const auto last = receiver.presses.empty() ? run.stopped : std::max(run.stopped, receiver.presses.back());
@@ -187,7 +160,7 @@ Run runUntil(Program& program, Receiver& receiver, Mode mode, const std::functio
     run.presses = receiver.presses;
     run.stoppedCleanly = pumpUntil([&] { return program.idle(); }, 3s);
     if (!run.stoppedCleanly) {  // the stop was lost: stop it for the next run, and drop this one
-        program.pressHotkey();
+        pressStartStopHotkey();
         pumpUntil([&] { return program.idle(); }, 3s);
     }
     return run;
@@ -307,10 +280,7 @@ std::optional<double> measureMinimalClicker(Receiver& receiver) {
     waitForQuiet(receiver);
     long clicks = 0;
     double cpu = 0;
-    FILE* result = _wfopen(resultFile.c_str(), L"r");
-    if (!result) return std::nullopt;
-    const bool read = std::fscanf(result, "%ld %lf", &clicks, &cpu) == 2 && clicks > 0;
-    std::fclose(result);
+    const bool read = static_cast<bool>(std::ifstream(std::filesystem::path(resultFile)) >> clicks >> cpu) && clicks > 0;
     DeleteFileW(resultFile.c_str());
     if (!read) return std::nullopt;
     progress("  minimal clicker: %ld clicks in 3 s, %zu received", clicks, receiver.presses.size());
@@ -445,15 +415,12 @@ private:
     int missed_ = 0;
 };
 
-Samples memorySamples(const Figures& figures, int stage, double Memory::*field) {
+// One figure per repetition: a field of the memory at `stage`, or what it
+// grew by since stage `since`.
+Samples memoryFigure(const Figures& figures, double (*field)(const Memory&), int stage, int since = -1) {
     Samples samples;
-    for (int r = 0; r < figures.repetitions; ++r) samples.add(figures.memory[stage][r].*field);
-    return samples;
-}
-
-Samples memoryCounts(const Figures& figures, int stage, const std::function<double(const Memory&)>& field) {
-    Samples samples;
-    for (int r = 0; r < figures.repetitions; ++r) samples.add(field(figures.memory[stage][r]));
+    for (int r = 0; r < figures.repetitions; ++r)
+        samples.add(field(figures.memory[stage][r]) - (since < 0 ? 0 : field(figures.memory[since][r])));
     return samples;
 }
 
@@ -514,27 +481,23 @@ int printTable(const Figures& f) {
 
     table.section("Memory and objects: after start / after a 30 s run at \"0.001秒\" / after 10 start-stop cycles / after 10 more");
     const char* stages[4] = {"after start", "after the run", "after 10 cycles", "after 20 cycles"};
-    for (int stage = 0; stage < 4; ++stage) {
-        table.row(std::string("Working set, ") + stages[stage] + " (KiB)", memorySamples(f, stage, &Memory::workingSetKiB), "%.0f");
-        table.row(std::string("Private bytes, ") + stages[stage] + " (KiB)", memorySamples(f, stage, &Memory::privateKiB), "%.0f");
-    }
-    for (int stage = 0; stage < 4; ++stage) {
-        table.row(std::string("Windows, ") + stages[stage], memoryCounts(f, stage, [](const Memory& m) { return m.windows; }), "%.0f");
-        table.row(std::string("GDI objects (Wine reads 0), ") + stages[stage],
-                  memoryCounts(f, stage, [](const Memory& m) { return m.gdiObjects; }), "%.0f");
-        table.row(std::string("USER objects (Wine reads 0), ") + stages[stage],
-                  memoryCounts(f, stage, [](const Memory& m) { return m.userObjects; }), "%.0f");
-    }
-    const auto growth = [&](int from, int to, const std::function<double(const Memory&)>& field) {
-        Samples samples;
-        for (int r = 0; r < f.repetitions; ++r) samples.add(field(f.memory[to][r]) - field(f.memory[from][r]));
-        return samples;
-    };
+    const auto workingSet = [](const Memory& m) { return m.workingSetKiB; };
     const auto privateBytes = [](const Memory& m) { return m.privateKiB; };
     const auto windows = [](const Memory& m) { return static_cast<double>(m.windows); };
+    const auto gdi = [](const Memory& m) { return static_cast<double>(m.gdiObjects); };
+    const auto user = [](const Memory& m) { return static_cast<double>(m.userObjects); };
     const auto objects = [](const Memory& m) { return static_cast<double>(m.gdiObjects + m.userObjects); };
-    const Samples firstTen = growth(1, 2, privateBytes), nextTen = growth(2, 3, privateBytes);
-    const Samples windowGrowth = growth(0, 3, windows), objectGrowth = growth(0, 3, objects);
+    for (int stage = 0; stage < 4; ++stage) {
+        table.row(std::string("Working set, ") + stages[stage] + " (KiB)", memoryFigure(f, workingSet, stage), "%.0f");
+        table.row(std::string("Private bytes, ") + stages[stage] + " (KiB)", memoryFigure(f, privateBytes, stage), "%.0f");
+    }
+    for (int stage = 0; stage < 4; ++stage) {
+        table.row(std::string("Windows, ") + stages[stage], memoryFigure(f, windows, stage), "%.0f");
+        table.row(std::string("GDI objects (Wine reads 0), ") + stages[stage], memoryFigure(f, gdi, stage), "%.0f");
+        table.row(std::string("USER objects (Wine reads 0), ") + stages[stage], memoryFigure(f, user, stage), "%.0f");
+    }
+    const Samples firstTen = memoryFigure(f, privateBytes, 2, 1), nextTen = memoryFigure(f, privateBytes, 3, 2);
+    const Samples windowGrowth = memoryFigure(f, windows, 3, 0), objectGrowth = memoryFigure(f, objects, 3, 0);
     table.row("Private bytes grown over the first 10 cycles (KiB)", firstTen, "%.0f", "0",
               !firstTen.empty() && firstTen.max() <= 0);
     table.row("Private bytes grown over the next 10 cycles (KiB)", nextTen, "%.0f", "0",

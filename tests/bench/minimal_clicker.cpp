@@ -7,8 +7,8 @@
 #include <windows.h>
 
 #include <chrono>
-#include <cstdio>
 #include <cstdlib>
+#include <fstream>
 
 namespace {
 
@@ -36,8 +36,7 @@ int main(int argc, char** argv) {
         while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) DispatchMessageW(&message);
     }
     const double cpu = cpuSeconds() - cpuFrom;
-    FILE* result = std::fopen(argv[4], "w");
-    if (!result) return 1;
-    std::fprintf(result, "%ld %.6f\n", clicks, cpu);
-    return std::fclose(result) == 0 ? 0 : 1;
+    std::ofstream result(argv[4]);
+    result << clicks << ' ' << cpu << '\n';
+    return result.flush() ? 0 : 1;
 }

@@ -8,6 +8,7 @@
 #include <iterator>
 
 #include "platform/owned.h"
+#include "running_program.h"
 
 namespace bench {
 
@@ -77,31 +78,6 @@ double LinuxProcess::cpuSeconds() const {
     return nanoseconds / 1e9;
 }
 
-namespace {
-
-struct WindowCount {
-    DWORD processId;
-    int windows;
-};
-
-BOOL CALLBACK countChild(HWND, LPARAM count) {
-    ++reinterpret_cast<WindowCount*>(count)->windows;
-    return TRUE;
-}
-
-BOOL CALLBACK countTopLevel(HWND window, LPARAM lParam) {
-    auto* count = reinterpret_cast<WindowCount*>(lParam);
-    DWORD owner = 0;
-    GetWindowThreadProcessId(window, &owner);
-    if (owner == count->processId) {
-        ++count->windows;
-        EnumChildWindows(window, countChild, lParam);
-    }
-    return TRUE;
-}
-
-}  // namespace
-
 Memory memoryOf(HANDLE process, DWORD processId) {
     Memory memory;
     PROCESS_MEMORY_COUNTERS counters{};
@@ -112,9 +88,7 @@ Memory memoryOf(HANDLE process, DWORD processId) {
         // is the same figure, and Wine leaves that field 0).
         memory.privateKiB = counters.PagefileUsage / 1024.0;
     }
-    WindowCount count{processId, 0};
-    EnumWindows(countTopLevel, reinterpret_cast<LPARAM>(&count));
-    memory.windows = count.windows;
+    memory.windows = testing_support::windowsOf(processId);
     memory.gdiObjects = GetGuiResources(process, GR_GDIOBJECTS);
     memory.userObjects = GetGuiResources(process, GR_USEROBJECTS);
     return memory;

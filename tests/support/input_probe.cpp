@@ -126,7 +126,11 @@ LRESULT CALLBACK SinkWindow::proc(HWND window, UINT message, WPARAM wParam, LPAR
         if (self->onButton) self->onButton(message);
         return 0;
     }
-    if (message == WM_MOUSEACTIVATE) return MA_NOACTIVATE;  // clicks leave the focus where it is
+    if (self && message == WM_KEYDOWN && self->onKey) {
+        self->onKey(wParam);
+        return 0;
+    }
+    if (message == WM_MOUSEACTIVATE) return self && self->takesFocus ? MA_ACTIVATE : MA_NOACTIVATE;
     return DefWindowProcW(window, message, wParam, lParam);
 }
 

@@ -43,6 +43,8 @@ private:
 };
 
 // A top-level window of the test that logs the button messages it receives.
+// A click on it leaves the activation where it was, unless it is to take the
+// focus (for key presses).
 class SinkWindow {
 public:
     explicit SinkWindow(RECT place = {20, 20, 220, 220});
@@ -55,6 +57,9 @@ public:
     const std::vector<UINT>& messages() const { return messages_; }
     // Runs on every button message, after it is logged.
     std::function<void(UINT)> onButton;
+    // Runs on every key press it receives, with the virtual key.
+    std::function<void(WPARAM)> onKey;
+    bool takesFocus = false;
 
 private:
     static LRESULT CALLBACK proc(HWND, UINT, WPARAM, LPARAM);

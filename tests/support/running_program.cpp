@@ -28,11 +28,13 @@ std::wstring textOf(HWND window) {
     return text;
 }
 
-void pressStartStopHotkey() {
+std::chrono::steady_clock::time_point pressStartStopHotkey() {
     keybd_event(VK_CONTROL, 0, 0, 0);
+    const auto pressed = std::chrono::steady_clock::now();
     keybd_event(VK_F10, 0, 0, 0);
     keybd_event(VK_F10, 0, KEYEVENTF_KEYUP, 0);
     keybd_event(VK_CONTROL, 0, KEYEVENTF_KEYUP, 0);
+    return pressed;
 }
 
 RunningProgram::RunningProgram(const std::wstring& exe, const std::wstring& workingDirectory,
@@ -71,7 +73,34 @@ BOOL CALLBACK findVisibleTopLevel(HWND window, LPARAM lParam) {
     return TRUE;
 }
 
+struct WindowCount {
+    DWORD processId;
+    int windows;
+};
+
+BOOL CALLBACK countChild(HWND, LPARAM count) {
+    ++reinterpret_cast<WindowCount*>(count)->windows;
+    return TRUE;
+}
+
+BOOL CALLBACK countTopLevel(HWND window, LPARAM lParam) {
+    auto* count = reinterpret_cast<WindowCount*>(lParam);
+    DWORD owner = 0;
+    GetWindowThreadProcessId(window, &owner);
+    if (owner == count->processId) {
+        ++count->windows;
+        EnumChildWindows(window, countChild, lParam);
+    }
+    return TRUE;
+}
+
 }  // namespace
+
+int windowsOf(DWORD processId) {
+    WindowCount count{processId, 0};
+    EnumWindows(countTopLevel, reinterpret_cast<LPARAM>(&count));
+    return count.windows;
+}
 
 HWND visibleWindowOf(DWORD processId) {
     Search search{processId, nullptr};

@@ -15,10 +15,13 @@ std::wstring vantorelExe();
 HWND controlAt(HWND window, POINT point);
 // A window's text as the window itself answers WM_GETTEXT, also across processes.
 std::wstring textOf(HWND window);
-// Ctrl+F10, the program's start/stop hotkey at start, as a user's hand presses it.
-void pressStartStopHotkey();
+// Ctrl+F10, the program's start/stop hotkey at start, as a user's hand
+// presses it; gives the moment F10 went down.
+std::chrono::steady_clock::time_point pressStartStopHotkey();
 // The visible top-level window of a process, if it has one now.
 HWND visibleWindowOf(DWORD processId);
+// How many windows a process has, top-level and child.
+int windowsOf(DWORD processId);
 
 class RunningProgram {
 public:

@@ -46,34 +46,6 @@ void startCounting() {
     }).detach();
 }
 
-struct WindowCount {
-    DWORD processId;
-    int windows;
-};
-
-BOOL CALLBACK countChild(HWND, LPARAM count) {
-    ++reinterpret_cast<WindowCount*>(count)->windows;
-    return TRUE;
-}
-
-BOOL CALLBACK countTopLevel(HWND window, LPARAM lParam) {
-    auto* count = reinterpret_cast<WindowCount*>(lParam);
-    DWORD owner = 0;
-    GetWindowThreadProcessId(window, &owner);
-    if (owner == count->processId) {
-        ++count->windows;
-        EnumChildWindows(window, countChild, lParam);
-    }
-    return TRUE;
-}
-
-// The program's windows, top-level and child.
-int windowsOf(DWORD processId) {
-    WindowCount count{processId, 0};
-    EnumWindows(countTopLevel, reinterpret_cast<LPARAM>(&count));
-    return count.windows;
-}
-
 }  // namespace
 
 int main(int argc, char** argv) {
